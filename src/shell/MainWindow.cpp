@@ -1,0 +1,15 @@
+#include "shell/MainWindow.h"
+
+namespace morvane {
+
+void onMainWindowCreated(WindowView& window, App&) {
+  // Only the enabled state changes: the text stays "30" and the grey background of the layout, and
+  // the "秒" label beside the box stays enabled.
+  window.setEnabled("编辑框_电源选项_秒数", false);
+}
+
+void onExitChosen(WindowView&, App& app) {
+  app.process.exitNow(0);
+}
+
+}  // namespace morvane

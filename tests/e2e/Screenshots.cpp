@@ -1,0 +1,39 @@
+// Not a test: the run command's way of photographing Morvane's views on a virtual display. Run with
+// --gtest_also_run_disabled_tests --gtest_filter='*Screenshots*'; MORVANE_SCREENSHOTS names the
+// folder that receives one BMP per view.
+#include <gtest/gtest.h>
+
+#include "Driver.h"
+
+namespace e2e {
+namespace {
+
+std::wstring outputFolder() {
+  wchar_t folder[MAX_PATH] = L"";
+  GetEnvironmentVariableW(L"MORVANE_SCREENSHOTS", folder, MAX_PATH);
+  return *folder ? folder : buildFolder();
+}
+
+// The window with a margin of the desktop round it, as a user sees it.
+void photograph(HWND window, const wchar_t* name) {
+  Sleep(300);
+  RECT area;
+  GetWindowRect(window, &area);
+  InflateRect(&area, 12, 12);
+  ASSERT_TRUE(Screenshot().saveBmp(outputFolder() + L"\\" + name + L".bmp", area));
+}
+
+TEST(Screenshots, DISABLED_Views) {
+  Morvane program;
+  HWND main = program.waitForMainWindow();
+  ASSERT_NE(main, nullptr) << "MainWindow never became visible";
+  moveMouse({5, 5});  // keep the pointer out of the picture
+  photograph(main, L"home-view");
+
+  pressKeys({VK_MENU, 'S'});
+  pressKeys({'D'});
+  photograph(main, L"power-panel");
+}
+
+}  // namespace
+}  // namespace e2e

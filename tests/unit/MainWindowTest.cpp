@@ -1,0 +1,33 @@
+#include <gtest/gtest.h>
+
+#include "FakeWindow.h"
+#include "shell/MainWindow.h"
+#include "shell/MainWindowLayout.h"
+
+namespace morvane::testing {
+namespace {
+
+TEST(MainWindowCreated, LocksOnlyTheDelayBox) {
+  FakeWindow window(mainWindowLayout());
+  FakeApp services;
+  window.spec().onCreated(window, services.app);
+
+  EXPECT_EQ(window.writes, std::vector<std::string>{"编辑框_电源选项_秒数.enabled=false"});
+  EXPECT_FALSE(window["编辑框_电源选项_秒数"].enabled);
+  EXPECT_EQ(window["编辑框_电源选项_秒数"].text, "30");
+  EXPECT_EQ(window["编辑框_电源选项_秒数"].background, (Color{196, 196, 196}));
+  EXPECT_TRUE(window["标签_电源选项_秒数"].enabled);
+  EXPECT_FALSE(window["分组框_电源选项"].visible);
+}
+
+TEST(MainWindowExit, EndsTheProcessWithCodeZero) {
+  FakeWindow window(mainWindowLayout());
+  FakeApp services;
+  window.spec().menus[0].items[1].onChosen(window, services.app);
+
+  EXPECT_EQ(services.process.exitCodes, std::vector<int>{0});
+  EXPECT_TRUE(window.writes.empty());
+}
+
+}  // namespace
+}  // namespace morvane::testing
