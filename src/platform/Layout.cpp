@@ -2,9 +2,9 @@
 
 namespace morvane {
 
-ControlSpec makeControl(std::string name, ControlKind kind, std::string parent, Rect place,
-                        std::string text, FontSpec font) {
-  ControlSpec row;
+ControlRow makeControl(std::string name, ControlKind kind, std::string parent, Rect place,
+                       std::string text, FontStyle font) {
+  ControlRow row;
   row.name = std::move(name);
   row.kind = kind;
   row.parent = std::move(parent);
@@ -14,16 +14,16 @@ ControlSpec makeControl(std::string name, ControlKind kind, std::string parent, 
   return row;
 }
 
-std::vector<std::string> tabSequence(const WindowSpec& spec) {
+std::vector<std::string> tabSequence(const WindowLayout& layout) {
   std::vector<std::string> names;
-  for (auto row = spec.controls.rbegin(); row != spec.controls.rend(); ++row) {
+  for (auto row = layout.controls.rbegin(); row != layout.controls.rend(); ++row) {
     if (row->tabStop) names.push_back(row->name);
   }
   return names;
 }
 
-const ControlSpec* findControl(const WindowSpec& spec, const std::string& name) {
-  for (const ControlSpec& row : spec.controls) {
+const ControlRow* findControl(const WindowLayout& layout, const std::string& name) {
+  for (const ControlRow& row : layout.controls) {
     if (row.name == name) return &row;
   }
   return nullptr;

@@ -29,15 +29,15 @@ inline constexpr Color kBlack{0, 0, 0};
 
 // What a control draws its text with. An empty face means the platform's default face; a font
 // with `defaultUi` set names nothing and stands for the platform's user-interface font.
-struct FontSpec {
+struct FontStyle {
   bool defaultUi = true;
   std::string face;
   int emHeightPx = 0;
   int weight = 400;
   bool underline = false;
 
-  static FontSpec ui() { return {}; }
-  static FontSpec sized(int px, int weight = 400, std::string face = {}, bool underline = false) {
+  static FontStyle ui() { return {}; }
+  static FontStyle sized(int px, int weight = 400, std::string face = {}, bool underline = false) {
     return {false, std::move(face), px, weight, underline};
   }
 };
@@ -61,13 +61,13 @@ struct Rect {
   int height = 0;
 };
 
-struct ControlSpec {
+struct ControlRow {
   std::string name;
   ControlKind kind = ControlKind::Label;
   std::string parent;  // empty: the window itself
   Rect place;          // relative to the parent's client area
   std::string text;
-  FontSpec font;
+  FontStyle font;
   Color textColor = kBlack;
   std::optional<Color> background;  // none: the platform's colour (or nothing, when transparent)
   Border border = Border::None;
@@ -83,38 +83,38 @@ struct ControlSpec {
 };
 
 // A row with its identity, place, text and font; the rest keeps the defaults above.
-ControlSpec makeControl(std::string name, ControlKind kind, std::string parent, Rect place,
-                        std::string text, FontSpec font);
+ControlRow makeControl(std::string name, ControlKind kind, std::string parent, Rect place,
+                       std::string text, FontStyle font);
 
-struct MenuItemSpec {
+struct MenuItem {
   std::string text;
   Handler onChosen = nullptr;  // nullptr: choosing the item only closes the menu
 };
 
-struct MenuSpec {
+struct MenuLayout {
   std::string text;
-  std::vector<MenuItemSpec> items;
+  std::vector<MenuItem> items;
 };
 
 enum class TitleButtons { SystemMenuAndClose, None };
 
-struct WindowSpec {
+struct WindowLayout {
   std::string caption;
   Rect stored;  // outer size; the stored left and top are kept but windows open centred
   TitleButtons titleButtons = TitleButtons::SystemMenuAndClose;
   bool taskbarButton = true;
   Pointer pointer = Pointer::Platform;
-  std::vector<MenuSpec> menus;
-  std::vector<ControlSpec> controls;  // front to back
+  std::vector<MenuLayout> menus;
+  std::vector<ControlRow> controls;  // front to back
   Handler onCreated = nullptr;
 };
 
 // Tab moves through the tab stops in the reverse of the stacking order: the control stacked
 // furthest back comes first. Names only; visibility and enabled state are judged when Tab is
 // pressed.
-std::vector<std::string> tabSequence(const WindowSpec& spec);
+std::vector<std::string> tabSequence(const WindowLayout& layout);
 
 // The row of the named control, or nullptr.
-const ControlSpec* findControl(const WindowSpec& spec, const std::string& name);
+const ControlRow* findControl(const WindowLayout& layout, const std::string& name);
 
 }  // namespace morvane

@@ -6,6 +6,6 @@
 namespace morvane {
 
 // Built fresh on every call; the rows are stacked front to back.
-WindowSpec mainWindowLayout();
+WindowLayout mainWindowLayout();
 
 }  // namespace morvane

@@ -4,10 +4,10 @@
 
 namespace morvane::testing {
 
-FakeWindow::FakeWindow(WindowSpec spec) : spec_(std::move(spec)) {
-  for (const ControlSpec& row : spec_.controls) {
+FakeWindow::FakeWindow(WindowLayout layout) : layout_(std::move(layout)) {
+  for (const ControlRow& row : layout_.controls) {
     FakeControl& control = controls_[row.name];
-    control.spec = &row;
+    control.layout = &row;
     control.visible = row.visible;
     control.enabled = row.enabled;
     control.text = row.text;

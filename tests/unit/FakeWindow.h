@@ -12,7 +12,7 @@
 namespace morvane::testing {
 
 struct FakeControl {
-  const ControlSpec* spec = nullptr;
+  const ControlRow* layout = nullptr;
   bool visible = true;
   bool enabled = true;
   bool checked = false;
@@ -22,7 +22,7 @@ struct FakeControl {
 
 class FakeWindow final : public WindowView {
  public:
-  explicit FakeWindow(WindowSpec spec);
+  explicit FakeWindow(WindowLayout layout);
 
   void setVisible(const std::string& control, bool visible) override;
   void setEnabled(const std::string& control, bool enabled) override;
@@ -38,10 +38,10 @@ class FakeWindow final : public WindowView {
   // Every write a handler made, in order, as "name.property=value".
   std::vector<std::string> writes;
   bool closeRequested = false;
-  const WindowSpec& spec() const { return spec_; }
+  const WindowLayout& layout() const { return layout_; }
 
  private:
-  WindowSpec spec_;
+  WindowLayout layout_;
   std::map<std::string, FakeControl> controls_;
 };
 

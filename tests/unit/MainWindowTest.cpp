@@ -10,7 +10,7 @@ namespace {
 TEST(MainWindowCreated, LocksOnlyTheDelayBox) {
   FakeWindow window(mainWindowLayout());
   FakeApp services;
-  window.spec().onCreated(window, services.app);
+  window.layout().onCreated(window, services.app);
 
   EXPECT_EQ(window.writes, std::vector<std::string>{"编辑框_电源选项_秒数.enabled=false"});
   EXPECT_FALSE(window["编辑框_电源选项_秒数"].enabled);
@@ -23,7 +23,7 @@ TEST(MainWindowCreated, LocksOnlyTheDelayBox) {
 TEST(MainWindowExit, EndsTheProcessWithCodeZero) {
   FakeWindow window(mainWindowLayout());
   FakeApp services;
-  window.spec().menus[0].items[1].onChosen(window, services.app);
+  window.layout().menus[0].items[1].onChosen(window, services.app);
 
   EXPECT_EQ(services.process.exitCodes, std::vector<int>{0});
   EXPECT_TRUE(window.writes.empty());

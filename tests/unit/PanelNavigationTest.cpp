@@ -76,10 +76,10 @@ TEST(PanelNavigationStatus, StatusTextsUseFullWidthExclamationMarks) {
 }
 
 TEST(PanelNavigationStatus, MenuItemsAreBoundToTheirHandlers) {
-  WindowSpec spec = mainWindowLayout();
-  EXPECT_EQ(spec.menus[0].items[0].onChosen, onShowHomeChosen);
-  EXPECT_EQ(spec.menus[1].items[0].onChosen, onPowerOptionsChosen);
-  EXPECT_EQ(findControl(spec, "标签2")->onPressed, onLinkLabelPressed);
+  WindowLayout layout = mainWindowLayout();
+  EXPECT_EQ(layout.menus[0].items[0].onChosen, onShowHomeChosen);
+  EXPECT_EQ(layout.menus[1].items[0].onChosen, onPowerOptionsChosen);
+  EXPECT_EQ(findControl(layout, "标签2")->onPressed, onLinkLabelPressed);
 }
 
 }  // namespace

@@ -30,7 +30,7 @@ HCURSOR loadPointer(const wchar_t* name) {
 
 }  // namespace
 
-HFONT createFont(const FontSpec& font) {
+HFONT createFont(const FontStyle& font) {
   LOGFONTW logFont = messageFont();
   if (!font.defaultUi) {
     logFont.lfHeight = -font.emHeightPx;  // negative: the em height, not the cell height

@@ -9,7 +9,7 @@
 namespace morvane::win32 {
 
 // The caller owns the returned font and deletes it when its control is gone.
-HFONT createFont(const FontSpec& font);
+HFONT createFont(const FontStyle& font);
 // Shared; never deleted. nullptr for the platform's usual pointer.
 HCURSOR pointerFor(Pointer pointer);
 HICON programIcon(int sizePx);

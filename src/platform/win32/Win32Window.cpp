@@ -46,8 +46,8 @@ COLORREF toColorRef(Color color) {
   return RGB(color.red, color.green, color.blue);
 }
 
-bool isLabel(const ControlSpec& spec) {
-  return spec.kind == ControlKind::Label || spec.kind == ControlKind::TransparentLabel;
+bool isLabel(const ControlRow& row) {
+  return row.kind == ControlKind::Label || row.kind == ControlKind::TransparentLabel;
 }
 
 struct Styles {
@@ -56,9 +56,9 @@ struct Styles {
   DWORD exStyle;
 };
 
-Styles stylesFor(const ControlSpec& spec) {
+Styles stylesFor(const ControlRow& row) {
   Styles styles{WC_STATICW, SS_LEFT | SS_NOPREFIX, 0};
-  switch (spec.kind) {
+  switch (row.kind) {
     case ControlKind::Label:
       break;
     case ControlKind::TransparentLabel:
@@ -75,10 +75,10 @@ Styles stylesFor(const ControlSpec& spec) {
       styles = {WC_BUTTONW, BS_AUTOCHECKBOX | BS_MULTILINE | BS_LEFT | BS_VCENTER, 0};
       break;
     case ControlKind::EditBox:
-      styles = {WC_EDITW, DWORD(ES_LEFT | ES_AUTOHSCROLL | (spec.lowercase ? ES_LOWERCASE : 0)), 0};
+      styles = {WC_EDITW, DWORD(ES_LEFT | ES_AUTOHSCROLL | (row.lowercase ? ES_LOWERCASE : 0)), 0};
       break;
   }
-  switch (spec.border) {
+  switch (row.border) {
     case Border::ThinSunken:
       styles.exStyle |= WS_EX_STATICEDGE;
       break;
@@ -93,28 +93,28 @@ Styles stylesFor(const ControlSpec& spec) {
       break;
   }
   styles.style |= WS_CHILD | WS_CLIPSIBLINGS;
-  if (spec.visible) styles.style |= WS_VISIBLE;
-  if (!spec.enabled) styles.style |= WS_DISABLED;
-  if (spec.tabStop) styles.style |= WS_TABSTOP;
+  if (row.visible) styles.style |= WS_VISIBLE;
+  if (!row.enabled) styles.style |= WS_DISABLED;
+  if (row.tabStop) styles.style |= WS_TABSTOP;
   return styles;
 }
 
 }  // namespace
 
-Win32Window::Win32Window(WindowSpec spec, App& app, std::vector<HWND> disabledWhileOpen)
-    : spec_(std::move(spec)), app_(app), disabledWhileOpen_(std::move(disabledWhileOpen)) {
+Win32Window::Win32Window(WindowLayout layout, App& app, std::vector<HWND> disabledWhileOpen)
+    : layout_(std::move(layout)), app_(app), disabledWhileOpen_(std::move(disabledWhileOpen)) {
   registerWindowClass();
   DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_CLIPCHILDREN;
-  if (spec_.titleButtons == TitleButtons::SystemMenuAndClose) style |= WS_SYSMENU;
-  DWORD exStyle = WS_EX_CONTROLPARENT | (spec_.taskbarButton ? WS_EX_APPWINDOW : 0);
+  if (layout_.titleButtons == TitleButtons::SystemMenuAndClose) style |= WS_SYSMENU;
+  DWORD exStyle = WS_EX_CONTROLPARENT | (layout_.taskbarButton ? WS_EX_APPWINDOW : 0);
   // Centred on the full primary screen, not its work area; the stored left and top are not used.
-  const Rect& size = spec_.stored;
+  const Rect& size = layout_.stored;
   int left = (GetSystemMetrics(SM_CXSCREEN) - size.width) / 2;
   int top = (GetSystemMetrics(SM_CYSCREEN) - size.height) / 2;
 
   for (HWND other : disabledWhileOpen_) EnableWindow(other, FALSE);
   HWND created =
-      CreateWindowExW(exStyle, kWindowClass, widen(spec_.caption).c_str(), style, left, top,
+      CreateWindowExW(exStyle, kWindowClass, widen(layout_.caption).c_str(), style, left, top,
                       size.width, size.height, nullptr, nullptr, GetModuleHandleW(nullptr), this);
   if (!created) {
     for (HWND other : disabledWhileOpen_) EnableWindow(other, TRUE);
@@ -123,8 +123,8 @@ Win32Window::Win32Window(WindowSpec spec, App& app, std::vector<HWND> disabledWh
   liveWindows().push_back(this);
 
   createMenus();
-  controls_.resize(spec_.controls.size());
-  for (std::size_t row = 0; row < spec_.controls.size(); ++row) createControl(row);
+  controls_.resize(layout_.controls.size());
+  for (std::size_t index = 0; index < layout_.controls.size(); ++index) createControl(index);
 }
 
 Win32Window::~Win32Window() {
@@ -138,11 +138,11 @@ Win32Window::~Win32Window() {
 }
 
 void Win32Window::createMenus() {
-  if (spec_.menus.empty()) return;
+  if (layout_.menus.empty()) return;
   HMENU bar = CreateMenu();
-  for (const MenuSpec& menu : spec_.menus) {
+  for (const MenuLayout& menu : layout_.menus) {
     HMENU dropDown = CreatePopupMenu();
-    for (const MenuItemSpec& item : menu.items) {
+    for (const MenuItem& item : menu.items) {
       UINT id = kFirstMenuId + UINT(menuHandlers_.size());
       menuHandlers_.push_back(item.onChosen);
       AppendMenuW(dropDown, MF_STRING, id, widen(item.text).c_str());
@@ -152,34 +152,34 @@ void Win32Window::createMenus() {
   SetMenu(hwnd_, bar);
 }
 
-void Win32Window::createControl(std::size_t row) {
-  const ControlSpec& spec = spec_.controls[row];
-  Control& control = controls_[row];
-  control.spec = &spec;
+void Win32Window::createControl(std::size_t index) {
+  const ControlRow& row = layout_.controls[index];
+  Control& control = controls_[index];
+  control.row = &row;
   HWND parent = hwnd_;
-  if (!spec.parent.empty()) {
-    if (Control* container = find(spec.parent)) parent = container->hwnd;
+  if (!row.parent.empty()) {
+    if (Control* container = find(row.parent)) parent = container->hwnd;
   }
-  Styles styles = stylesFor(spec);
+  Styles styles = stylesFor(row);
   control.hwnd =
-      CreateWindowExW(styles.exStyle, styles.windowClass, widen(spec.text).c_str(), styles.style,
-                      spec.place.left, spec.place.top, spec.place.width, spec.place.height, parent,
-                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + row)),
+      CreateWindowExW(styles.exStyle, styles.windowClass, widen(row.text).c_str(), styles.style,
+                      row.place.left, row.place.top, row.place.width, row.place.height, parent,
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + index)),
                       GetModuleHandleW(nullptr), nullptr);
   // Each new child goes behind the ones made before it: the rows are listed front to back.
   SetWindowPos(control.hwnd, HWND_BOTTOM, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW);
-  control.font = createFont(spec.font);
+  control.font = createFont(row.font);
   SendMessageW(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(control.font), FALSE);
-  if (spec.background) {
-    control.backgroundColor = *spec.background;
-    control.background = CreateSolidBrush(toColorRef(*spec.background));
+  if (row.background) {
+    control.backgroundColor = *row.background;
+    control.background = CreateSolidBrush(toColorRef(*row.background));
   }
   SetWindowSubclass(control.hwnd, controlProc, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 
 void Win32Window::runCreatedHandler() {
-  run(spec_.onCreated);
+  run(layout_.onCreated);
 }
 
 void Win32Window::show() {
@@ -208,14 +208,14 @@ void Win32Window::setEnabled(const std::string& name, bool enabled) {
   Control* control = find(name);
   if (!control) return;
   EnableWindow(control->hwnd, enabled);
-  if (isLabel(*control->spec)) InvalidateRect(control->hwnd, nullptr, TRUE);
+  if (isLabel(*control->row)) InvalidateRect(control->hwnd, nullptr, TRUE);
 }
 
 void Win32Window::setText(const std::string& name, const std::string& text) {
   Control* control = find(name);
   if (!control) return;
   SetWindowTextW(control->hwnd, widen(text).c_str());
-  if (isLabel(*control->spec)) InvalidateRect(control->hwnd, nullptr, TRUE);
+  if (isLabel(*control->row)) InvalidateRect(control->hwnd, nullptr, TRUE);
 }
 
 std::string Win32Window::text(const std::string& name) const {
@@ -315,12 +315,12 @@ void Win32Window::onCommand(WPARAM wParam, LPARAM lParam) {
   if (!control) return;
   switch (HIWORD(wParam)) {
     case BN_CLICKED:
-      if (control->spec->kind == ControlKind::PushButton ||
-          control->spec->kind == ControlKind::CheckBox)
-        run(control->spec->onClicked);
+      if (control->row->kind == ControlKind::PushButton ||
+          control->row->kind == ControlKind::CheckBox)
+        run(control->row->onClicked);
       break;
     case EN_CHANGE:
-      run(control->spec->onTextChanged);
+      run(control->row->onTextChanged);
       break;
   }
 }
@@ -328,7 +328,7 @@ void Win32Window::onCommand(WPARAM wParam, LPARAM lParam) {
 HBRUSH Win32Window::colorControl(HWND child, HDC dc) {
   Control* control = find(child);
   if (!control) return nullptr;
-  SetTextColor(dc, toColorRef(control->spec->textColor));
+  SetTextColor(dc, toColorRef(control->row->textColor));
   if (!control->background) return nullptr;
   SetBkColor(dc, toColorRef(control->backgroundColor));
   return control->background;
@@ -336,11 +336,11 @@ HBRUSH Win32Window::colorControl(HWND child, HDC dc) {
 
 bool Win32Window::setPointer(HWND target, LPARAM lParam) {
   if (LOWORD(lParam) != HTCLIENT) return false;
-  Pointer pointer = spec_.pointer;
+  Pointer pointer = layout_.pointer;
   if (target != hwnd_) {
     Control* control = find(target);
     if (!control) return false;
-    pointer = control->spec->pointer;
+    pointer = control->row->pointer;
   }
   HCURSOR cursor = pointerFor(pointer);
   if (!cursor) return false;
@@ -352,7 +352,7 @@ HWND Win32Window::focusTarget() const {
   auto reachable = [](HWND h) { return IsWindowVisible(h) && IsWindowEnabled(h); };
   if (lastFocus_ && IsWindow(lastFocus_) && IsChild(hwnd_, lastFocus_) && reachable(lastFocus_))
     return lastFocus_;
-  for (const std::string& name : tabSequence(spec_)) {
+  for (const std::string& name : tabSequence(layout_)) {
     const Control* control = find(name);
     if (control && reachable(control->hwnd)) return control->hwnd;
   }
@@ -361,7 +361,7 @@ HWND Win32Window::focusTarget() const {
 
 void Win32Window::moveFocus(bool backwards) {
   std::vector<HWND> stops;
-  for (const std::string& name : tabSequence(spec_)) {
+  for (const std::string& name : tabSequence(layout_)) {
     const Control* control = find(name);
     if (control && IsWindowVisible(control->hwnd) && IsWindowEnabled(control->hwnd))
       stops.push_back(control->hwnd);
@@ -385,10 +385,10 @@ LRESULT CALLBACK Win32Window::controlProc(HWND hwnd, UINT message, WPARAM wParam
 LRESULT Win32Window::onControlMessage(Control& control, UINT message, WPARAM wParam,
                                       LPARAM lParam) {
   HWND hwnd = control.hwnd;
-  const ControlSpec& spec = *control.spec;
+  const ControlRow& row = *control.row;
   if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, controlProc, 0);
 
-  if (spec.kind == ControlKind::GroupBox) {
+  if (row.kind == ControlKind::GroupBox) {
     switch (message) {
       case WM_NCHITTEST:
         return HTCLIENT;  // a filled panel: the home view behind it takes no clicks
@@ -408,7 +408,7 @@ LRESULT Win32Window::onControlMessage(Control& control, UINT message, WPARAM wPa
     }
   }
 
-  if (isLabel(spec)) {
+  if (isLabel(row)) {
     switch (message) {
       case WM_NCHITTEST:
         return HTCLIENT;  // labels take the pointer and presses themselves
@@ -419,7 +419,7 @@ LRESULT Win32Window::onControlMessage(Control& control, UINT message, WPARAM wPa
         return 0;
       case WM_LBUTTONDOWN:
         // Fires on the press, not on the release.
-        run(spec.onPressed);
+        run(row.onPressed);
         return 0;
     }
   }
@@ -431,7 +431,7 @@ void Win32Window::paintLabel(const Control& control) {
   HDC dc = BeginPaint(control.hwnd, &paint);
   RECT area;
   GetClientRect(control.hwnd, &area);
-  if (control.spec->kind == ControlKind::TransparentLabel) {
+  if (control.row->kind == ControlKind::TransparentLabel) {
     // Draws only its text: what lies behind is the parent's own background.
     HWND parent = GetParent(control.hwnd);
     POINT origin{0, 0};
@@ -445,7 +445,7 @@ void Win32Window::paintLabel(const Control& control) {
   }
   HGDIOBJ oldFont = SelectObject(dc, control.font);
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, IsWindowEnabled(control.hwnd) ? toColorRef(control.spec->textColor)
+  SetTextColor(dc, IsWindowEnabled(control.hwnd) ? toColorRef(control.row->textColor)
                                                  : GetSysColor(COLOR_GRAYTEXT));
   std::wstring text(GetWindowTextLengthW(control.hwnd) + 1, L'\0');
   text.resize(GetWindowTextW(control.hwnd, text.data(), int(text.size())));
@@ -459,7 +459,7 @@ void Win32Window::paintLabel(const Control& control) {
 
 Win32Window::Control* Win32Window::find(const std::string& name) {
   for (Control& control : controls_) {
-    if (control.spec && control.spec->name == name) return &control;
+    if (control.row && control.row->name == name) return &control;
   }
   return nullptr;
 }

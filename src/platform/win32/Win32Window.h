@@ -17,7 +17,7 @@ class Win32Window final : public WindowView {
   // Creates the window and its controls, not yet shown. The window starts centred on the primary
   // screen. `others` are disabled while it exists (a modal window) and enabled again before it
   // goes, so that they are activated again.
-  Win32Window(WindowSpec spec, App& app, std::vector<HWND> disabledWhileOpen = {});
+  Win32Window(WindowLayout layout, App& app, std::vector<HWND> disabledWhileOpen = {});
   ~Win32Window() override;
   Win32Window(const Win32Window&) = delete;
   Win32Window& operator=(const Win32Window&) = delete;
@@ -49,7 +49,7 @@ class Win32Window final : public WindowView {
 
  private:
   struct Control {
-    const ControlSpec* spec = nullptr;
+    const ControlRow* row = nullptr;
     HWND hwnd = nullptr;
     HFONT font = nullptr;
     HBRUSH background = nullptr;  // nullptr: the platform's colour
@@ -62,7 +62,7 @@ class Win32Window final : public WindowView {
   LRESULT onControlMessage(Control& control, UINT message, WPARAM wParam, LPARAM lParam);
 
   void createMenus();
-  void createControl(std::size_t row);
+  void createControl(std::size_t index);
   void paintLabel(const Control& control);
   void onCommand(WPARAM wParam, LPARAM lParam);
   HBRUSH colorControl(HWND child, HDC dc);
@@ -76,7 +76,7 @@ class Win32Window final : public WindowView {
   const Control* find(const std::string& name) const;
   Control* find(HWND child);
 
-  WindowSpec spec_;
+  WindowLayout layout_;
   App& app_;
   std::vector<HWND> disabledWhileOpen_;
   HWND hwnd_ = nullptr;
