@@ -24,6 +24,9 @@ morvane_start_xvfb :87
 trap 'wineserver -k >/dev/null 2>&1 || true; kill $(jobs -p) >/dev/null 2>&1 || true' EXIT
 rm -rf "$MORVANE_BUILD/wineprefix-test"
 morvane_prefix "$MORVANE_BUILD/wineprefix-test"
+# The recording fake takes the place of the system's shutdown.exe: nothing is ever shut down.
+cp "$MORVANE_BUILD/fake_shutdown.exe" "$WINEPREFIX/drive_c/windows/system32/shutdown.exe"
+export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;shutdown.exe=n"
 set +e
 (cd "$MORVANE_BUILD" && wine morvane_e2e.exe --gtest_color=no) 2>&1 | tee build/e2e.log
 e2e_status=${PIPESTATUS[0]}

@@ -1,6 +1,8 @@
 #include "shell/MainWindowLayout.h"
 
 #include "power/PanelNavigation.h"
+#include "power/PowerCommands.h"
+#include "power/TimerMode.h"
 #include "shell/MainWindow.h"
 
 namespace morvane {
@@ -33,7 +35,9 @@ std::vector<ControlRow> controls() {
 
   ControlRow cancel =
       button("按钮3", {296, 32, 176, 64}, "取消", FontStyle::sized(21, 700, "微软雅黑"));
+  cancel.onClicked = onCancelShutdownClicked;
   ControlRow restart = button("按钮2", {40, 72, 96, 32}, "重启");
+  restart.onClicked = onRestartClicked;
 
   ControlRow seconds = makeControl("标签_电源选项_秒数", ControlKind::Label, kPanel,
                                    {256, 80, 48, 24}, "秒", FontStyle::ui());
@@ -47,8 +51,10 @@ std::vector<ControlRow> controls() {
   ControlRow timerMode = makeControl("选择框1", ControlKind::CheckBox, kPanel, {160, 36, 80, 24},
                                      "定时模式", FontStyle::ui());
   timerMode.tabStop = true;
+  timerMode.onClicked = onTimerModeClicked;
 
   ControlRow shutDown = button("按钮1", {40, 32, 96, 32}, "关机");
+  shutDown.onClicked = onShutDownClicked;
 
   ControlRow title =
       makeControl("透明标签1", ControlKind::TransparentLabel, "", {192, 160, 184, 104}, "Morvane",

@@ -23,7 +23,14 @@ bool waitUntil(const std::function<bool()>& condition, int timeoutMs) {
   }
 }
 
+namespace {
+std::wstring launchLog() {
+  return buildFolder() + L"\\shutdown-log.txt";
+}
+}  // namespace
+
 Morvane::Morvane(std::wstring workingDirectory) {
+  SetEnvironmentVariableW(L"MORVANE_SHUTDOWN_LOG", launchLog().c_str());
   std::wstring exe = buildFolder() + L"\\morvane.exe";
   std::wstring commandLine = L"\"" + exe + L"\"";
   STARTUPINFOW startup{};
@@ -141,6 +148,64 @@ void pressKeys(std::initializer_list<WORD> keys) {
   for (WORD key : keys) sendKey(key, true);
   for (auto key = std::rbegin(keys); key != std::rend(keys); ++key) sendKey(*key, false);
   Sleep(100);
+}
+
+void typeText(const std::wstring& text) {
+  for (wchar_t c : text) {
+    if (c >= L'A' && c <= L'Z') {
+      pressKeys({VK_SHIFT, WORD(c)});
+    } else if ((c >= L'a' && c <= L'z') || (c >= L'0' && c <= L'9')) {
+      pressKeys({WORD(c >= L'a' ? c - L'a' + L'A' : c)});
+    } else {
+      INPUT input[2]{};
+      for (INPUT& i : input) {
+        i.type = INPUT_KEYBOARD;
+        i.ki.wScan = c;
+        i.ki.dwFlags = KEYEVENTF_UNICODE;
+      }
+      input[1].ki.dwFlags |= KEYEVENTF_KEYUP;
+      SendInput(2, input, sizeof(INPUT));
+      Sleep(100);
+    }
+  }
+}
+
+void setClipboardText(const std::wstring& text) {
+  if (!OpenClipboard(nullptr)) return;
+  EmptyClipboard();
+  SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
+  if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
+    memcpy(GlobalLock(memory), text.c_str(), bytes);
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
+  }
+  CloseClipboard();
+}
+
+namespace {
+std::wstring unhex(const std::string& field) {
+  std::wstring text;
+  for (std::size_t i = 0; i + 4 <= field.size(); i += 4)
+    text += wchar_t(std::stoul(field.substr(i, 4), nullptr, 16));
+  return text;
+}
+}  // namespace
+
+std::vector<Launch> launches() {
+  std::vector<Launch> result;
+  std::ifstream in(launchLog().c_str(), std::ios::binary);
+  std::string line;
+  while (std::getline(in, line)) {
+    std::stringstream fields(line);
+    std::string f[5];
+    for (std::string& field : f) fields >> field;
+    result.push_back({unhex(f[0]), unhex(f[1]), unhex(f[2]), unhex(f[3]), unhex(f[4])});
+  }
+  return result;
+}
+
+void clearLaunches() {
+  DeleteFileW(launchLog().c_str());
 }
 
 void moveMouse(POINT screen) {

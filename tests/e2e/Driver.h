@@ -59,6 +59,23 @@ POINT centreOf(HWND window);
 // A key message built by hand and posted to one control, as Wine's own tests do for Tab and Esc.
 void postKey(HWND target, WORD key);
 
+// Types text as a user would: capitals with Shift held, other characters as themselves.
+void typeText(const std::wstring& text);
+void setClipboardText(const std::wstring& text);
+
+// One start of the recording fake shutdown.exe.
+struct Launch {
+  std::wstring commandLine;
+  std::wstring show;   // wShowWindow
+  std::wstring flags;  // dwFlags
+  std::wstring directory;
+  std::wstring program;  // the path of the file that ran
+};
+// Every start recorded since the last clearLaunches(). The log is named in MORVANE_SHUTDOWN_LOG,
+// which each Morvane passes on to the programs it starts.
+std::vector<Launch> launches();
+void clearLaunches();
+
 // A copy of the screen's pixels.
 class Screenshot {
  public:

@@ -2,68 +2,10 @@
 // panel navigation and every way out.
 #include <gtest/gtest.h>
 
-#include "Driver.h"
+#include "MainWindowFixture.h"
 
 namespace e2e {
 namespace {
-
-struct Controls {
-  HWND status, panel, title, link;                            // window's own children
-  HWND cancel, restart, seconds, delay, timerMode, shutDown;  // inside the panel
-};
-
-class MainWindowE2e : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_TRUE(program.started()) << "morvane.exe could not be started";
-    main = program.waitForMainWindow();
-    ASSERT_NE(main, nullptr) << "MainWindow never became visible and active";
-    std::vector<HWND> top = childrenFrontToBack(main);
-    ASSERT_EQ(top.size(), 4u);
-    std::vector<HWND> inner = childrenFrontToBack(top[1]);
-    ASSERT_EQ(inner.size(), 6u);
-    c = {top[0],   top[1],   top[2],   top[3],   inner[0],
-         inner[1], inner[2], inner[3], inner[4], inner[5]};
-  }
-
-  void choose(WORD menuKey, WORD itemKey) {
-    pressKeys({VK_MENU, menuKey});
-    pressKeys({itemKey});
-  }
-
-  // Takes the activation away to a window of the driver and gives it back.
-  void reactivate() {
-    HWND other = CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"elsewhere", WS_POPUP | WS_VISIBLE, 0,
-                                 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
-    SetForegroundWindow(other);
-    pump();
-    SetForegroundWindow(main);
-    pump();
-    DestroyWindow(other);
-    pump();
-    waitUntil([&] { return GetForegroundWindow() == main; }, 2000);
-  }
-
-  static void pump() {
-    DWORD start = GetTickCount();
-    while (GetTickCount() - start < 300) {
-      MSG message;
-      while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-      Sleep(20);
-    }
-  }
-
-  Morvane program;
-  HWND main = nullptr;
-  Controls c{};
-};
-
-std::vector<HWND> visibleWindows(DWORD pid) {
-  std::vector<HWND> visible;
-  for (HWND window : topLevelWindows(pid))
-    if (IsWindowVisible(window)) visible.push_back(window);
-  return visible;
-}
 
 TEST_F(MainWindowE2e, OpensCentredWithAFixedFrameCaptionAndTaskbarButton) {
   RECT rect;

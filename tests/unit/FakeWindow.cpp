@@ -2,12 +2,14 @@
 
 #include <stdexcept>
 
+#include "verify/CodeMatching.h"
+
 namespace morvane::testing {
 
 FakeWindow::FakeWindow(WindowLayout layout) : layout_(std::move(layout)) {
   for (const ControlRow& row : layout_.controls) {
     FakeControl& control = controls_[row.name];
-    control.layout = &row;
+    control.row = &row;
     control.visible = row.visible;
     control.enabled = row.enabled;
     control.text = row.text;
@@ -41,6 +43,7 @@ void FakeWindow::setText(const std::string& control, const std::string& text) {
 }
 
 std::string FakeWindow::text(const std::string& control) const {
+  reads.push_back(control);
   return (*this)[control].text;
 }
 
@@ -52,6 +55,99 @@ void FakeWindow::setBackground(const std::string& control, Color color) {
 
 bool FakeWindow::isChecked(const std::string& control) const {
   return (*this)[control].checked;
+}
+
+namespace {
+// Bytes in code page 936: one for ASCII, two for a Chinese character (one UTF-8 sequence).
+int cp936Bytes(const std::string& utf8) {
+  int bytes = 0;
+  for (unsigned char byte : utf8) {
+    if (byte < 0x80)
+      bytes += 1;
+    else if (byte >= 0xC0)
+      bytes += 2;  // lead byte of a multi-byte character
+  }
+  return bytes;
+}
+
+// The characters of a UTF-8 text, each as its own string.
+std::vector<std::string> characters(const std::string& utf8) {
+  std::vector<std::string> result;
+  for (unsigned char byte : utf8) {
+    if (byte < 0x80 || byte >= 0xC0) result.emplace_back();
+    result.back() += char(byte);
+  }
+  return result;
+}
+}  // namespace
+
+bool FakeWindow::accepts(const FakeControl& control, const std::string& text) const {
+  return control.row->maxBytes == 0 || cp936Bytes(text) <= control.row->maxBytes;
+}
+
+void FakeWindow::changeText(const std::string& name, const std::string& text, App& app) {
+  FakeControl& control = (*this)[name];
+  control.text = control.row->lowercase ? foldToSmall(text) : text;
+  if (control.row->onTextChanged) control.row->onTextChanged(*this, app);
+}
+
+void FakeWindow::userTypes(const std::string& name, const std::string& keys, App& app) {
+  for (const std::string& key : characters(keys)) {
+    if (closeRequested) return;
+    FakeControl& control = (*this)[name];
+    if (key == "\b") {
+      if (!control.text.empty()) {
+        std::vector<std::string> chars = characters(control.text);
+        chars.pop_back();
+        std::string shorter;
+        for (const std::string& c : chars) shorter += c;
+        changeText(name, shorter, app);
+      }
+    } else if (accepts(control, control.text + key)) {
+      changeText(name, control.text + key, app);
+    }
+  }
+}
+
+void FakeWindow::userPastes(const std::string& name, const std::string& text, App& app) {
+  if (closeRequested) return;
+  FakeControl& control = (*this)[name];
+  std::string result = control.text;
+  for (const std::string& c : characters(text)) {
+    if (!accepts(control, result + c)) break;
+    result += c;
+  }
+  if (result != control.text) changeText(name, result, app);
+}
+
+void FakeWindow::userClicks(const std::string& name, App& app) {
+  if (closeRequested) return;
+  FakeControl& control = (*this)[name];
+  if (control.row->kind == ControlKind::CheckBox) control.checked = !control.checked;
+  if (control.row->onClicked) control.row->onClicked(*this, app);
+}
+
+void FakeWindow::userPresses(const std::string& name, App& app) {
+  if (closeRequested) return;
+  const FakeControl& control = (*this)[name];
+  if (control.row->onPressed) control.row->onPressed(*this, app);
+}
+
+void FakeWindowing::runModal(const WindowLayout& layout, App& app) {
+  FakeWindow window(layout);
+  if (window.layout().onCreated) window.layout().onCreated(window, app);
+  if (std::size_t(openings) < users.size()) users[openings](window, app);
+  ++openings;
+  resultsOnReturn.push_back(app.verifyResult);
+}
+
+int ScriptedRandom::drawBetween(int low, int high) {
+  calls.push_back(std::to_string(low) + "-" + std::to_string(high));
+  if (values.empty()) return low;  // nothing scripted: every code is "0000"
+  if (next_ >= values.size()) throw std::out_of_range("no scripted value left");
+  int value = values[next_++];
+  if (value < low || value > high) throw std::out_of_range("scripted value outside the range");
+  return value;
 }
 
 }  // namespace morvane::testing

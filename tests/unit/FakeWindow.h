@@ -1,6 +1,8 @@
-// A window built from the same layout table as the real one, recording what handlers do to it.
+// A window built from the same layout table as the real one, recording what handlers do to it, and
+// fakes of the program's services that record what was started or shown.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -12,7 +14,7 @@
 namespace morvane::testing {
 
 struct FakeControl {
-  const ControlRow* layout = nullptr;
+  const ControlRow* row = nullptr;
   bool visible = true;
   bool enabled = true;
   bool checked = false;
@@ -32,15 +34,30 @@ class FakeWindow final : public WindowView {
   bool isChecked(const std::string& control) const override;
   void requestClose() override { closeRequested = true; }
 
+  // What a user does, run through the handlers the layout binds. Once a close has been requested
+  // the window is gone and takes no more input.
+  // Key by key, as the edit box allows: capitals lowered where the box does that, and a key refused
+  // when the text would pass the box's byte limit (a non-ASCII character counts two bytes).
+  void userTypes(const std::string& control, const std::string& keys, App& app);
+  // One change that inserts as much of `text` as fits.
+  void userPastes(const std::string& control, const std::string& text, App& app);
+  void userClicks(const std::string& control, App& app);   // a check box toggles itself first
+  void userPresses(const std::string& control, App& app);  // left button down on a label
+
   // Reading an unknown name fails the test rather than inventing a control.
   const FakeControl& operator[](const std::string& control) const;
   FakeControl& operator[](const std::string& control);
-  // Every write a handler made, in order, as "name.property=value".
-  std::vector<std::string> writes;
-  bool closeRequested = false;
   const WindowLayout& layout() const { return layout_; }
 
+  // Every write a handler made, in order, as "name.property=value"; and every read of a text.
+  std::vector<std::string> writes;
+  mutable std::vector<std::string> reads;
+  bool closeRequested = false;
+
  private:
+  bool accepts(const FakeControl& control, const std::string& text) const;
+  void changeText(const std::string& control, const std::string& text, App& app);
+
   WindowLayout layout_;
   std::map<std::string, FakeControl> controls_;
 };
@@ -51,10 +68,47 @@ class FakeProcess final : public Process {
   std::vector<int> exitCodes;
 };
 
+// Each modal opening builds a FakeWindow from the layout, runs its created handler and hands it to
+// the next scripted user; an opening with no user left is closed at once, as with Esc.
+class FakeWindowing final : public Windowing {
+ public:
+  using User = std::function<void(FakeWindow& window, App& app)>;
+  void runModal(const WindowLayout& layout, App& app) override;
+  void messageBox(const std::string& text) override { messages.push_back(text); }
+
+  std::vector<User> users;
+  int openings = 0;
+  std::vector<std::string> messages;
+  // The verification result at the moment each opening returned.
+  std::vector<int> resultsOnReturn;
+};
+
+class FakeLauncher final : public Launcher {
+ public:
+  void launchHidden(const std::string& commandLine) override { launched.push_back(commandLine); }
+  std::vector<std::string> launched;
+};
+
+// Hands out scripted values and records every call as "seed" or "low-high". With nothing
+// scripted it always draws the low end, so every code is "0000".
+class ScriptedRandom final : public RandomSource {
+ public:
+  void seedFromClock() override { calls.push_back("seed"); }
+  int drawBetween(int low, int high) override;
+  std::vector<int> values;
+  std::vector<std::string> calls;
+
+ private:
+  std::size_t next_ = 0;
+};
+
 // The services a handler sees in a unit test.
 struct FakeApp {
   FakeProcess process;
-  App app{process};
+  FakeWindowing windowing;
+  FakeLauncher launcher;
+  ScriptedRandom random;
+  App app{process, windowing, launcher, random};
 };
 
 }  // namespace morvane::testing

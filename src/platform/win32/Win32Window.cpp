@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "platform/win32/ByteLimitedEdit.h"
 #include "platform/win32/GdiResources.h"
 #include "platform/win32/WideText.h"
 
@@ -179,6 +180,7 @@ void Win32Window::createControl(std::size_t index) {
 }
 
 void Win32Window::runCreatedHandler() {
+  created_ = true;
   run(layout_.onCreated);
 }
 
@@ -307,12 +309,14 @@ void Win32Window::close() {
 
 void Win32Window::onCommand(WPARAM wParam, LPARAM lParam) {
   if (lParam == 0) {  // a menu item
+    if (!IsWindowEnabled(hwnd_)) return;
     std::size_t index = LOWORD(wParam) - kFirstMenuId;
     if (HIWORD(wParam) == 0 && index < menuHandlers_.size()) run(menuHandlers_[index]);
     return;
   }
   Control* control = find(reinterpret_cast<HWND>(lParam));
-  if (!control) return;
+  // A window held off by a modal one takes no input, also none posted to it from outside.
+  if (!control || !created_ || !IsWindowEnabled(hwnd_)) return;
   switch (HIWORD(wParam)) {
     case BN_CLICKED:
       if (control->row->kind == ControlKind::PushButton ||
@@ -408,6 +412,9 @@ LRESULT Win32Window::onControlMessage(Control& control, UINT message, WPARAM wPa
     }
   }
 
+  if (row.kind == ControlKind::EditBox && limitEditBytes(hwnd, message, wParam, row.maxBytes))
+    return 0;
+
   if (isLabel(row)) {
     switch (message) {
       case WM_NCHITTEST:
@@ -479,6 +486,14 @@ Win32Window::Control* Win32Window::find(HWND child) {
 
 int Win32Window::openCount() {
   return openWindows();
+}
+
+std::vector<HWND> Win32Window::enabledWindows() {
+  std::vector<HWND> windows;
+  for (Win32Window* window : liveWindows()) {
+    if (window->hwnd_ && IsWindowEnabled(window->hwnd_)) windows.push_back(window->hwnd_);
+  }
+  return windows;
 }
 
 void Win32Window::closeRequested() {

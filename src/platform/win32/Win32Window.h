@@ -37,6 +37,8 @@ class Win32Window final : public WindowView {
 
   // Number of the program's windows that exist; the last one to go ends the event loop.
   static int openCount();
+  // The program's windows that take input now: the ones a modal window holds off.
+  static std::vector<HWND> enabledWindows();
   // Destroys every window whose handler asked to close. Called by the event loop after each
   // message, so a window goes before it handles any further input.
   static void closeRequested();
@@ -84,6 +86,9 @@ class Win32Window final : public WindowView {
   std::vector<Handler> menuHandlers_;
   HWND lastFocus_ = nullptr;
   bool closeRequested_ = false;
+  // Controls report nothing until the created handler has run: a text-changed event from the
+  // box's creation would otherwise meet a label that shows no code yet.
+  bool created_ = false;
 };
 
 }  // namespace morvane::win32

@@ -5,6 +5,7 @@
 
 #include "platform/win32/EventLoop.h"
 #include "platform/win32/Win32Process.h"
+#include "platform/win32/Win32Services.h"
 #include "platform/win32/Win32Window.h"
 #include "shell/MainWindowLayout.h"
 
@@ -15,7 +16,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   InitCommonControlsEx(&controls);
 
   win32::Win32Process process;
-  App app{process};
+  win32::Win32Windowing windowing;
+  win32::Win32Launcher launcher;
+  win32::TickClock clock;
+  ClockSeededRandom random(clock);
+  App app{process, windowing, launcher, random};
   {
     win32::Win32Window mainWindow(mainWindowLayout(), app);
     if (mainWindow.exists()) mainWindow.runCreatedHandler();
