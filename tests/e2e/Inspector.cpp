@@ -94,6 +94,26 @@ void reportIcon(FILE* out, const char* which, HICON handle) {
   DeleteObject(icon.hbmMask);
 }
 
+// GetGuiResources is a stub under Wine, so the objects are counted here: a GDI handle whose upper
+// word is zero names its table slot alone, so every slot can be asked for the kind of its object.
+void reportObjectCounts(FILE* out) {
+  int gdi = 0;
+  for (UINT_PTR slot = 1; slot < 0x10000; ++slot)
+    gdi += GetObjectType(reinterpret_cast<HGDIOBJ>(slot)) != 0;
+  fprintf(out, "gdiobjects\t%d\n", gdi);
+}
+
+BOOL CALLBACK countWindow(HWND window, LPARAM count) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(window, &pid);
+  if (pid != GetCurrentProcessId()) return TRUE;
+  ++*reinterpret_cast<int*>(count);
+  EnumChildWindows(
+      window, [](HWND, LPARAM c) WINAPI -> BOOL { return ++*reinterpret_cast<int*>(c), TRUE; },
+      count);
+  return TRUE;
+}
+
 BOOL CALLBACK reportChild(HWND child, LPARAM out) {
   reportFont(reinterpret_cast<FILE*>(out), child);
   return TRUE;
@@ -124,6 +144,10 @@ DWORD WINAPI report(void*) {
   if (FILE* out = _wfopen(output.c_str(), L"wb")) {
     EnumWindows(reportWindow, reinterpret_cast<LPARAM>(out));
     reportCursor(out);
+    reportObjectCounts(out);
+    int windows = 0;
+    EnumWindows(countWindow, reinterpret_cast<LPARAM>(&windows));
+    fprintf(out, "windows\t%d\n", windows);
     fclose(out);
   }
   if (HANDLE done = OpenEventW(EVENT_MODIFY_STATE, FALSE, L"MorvaneInspectorDone")) {

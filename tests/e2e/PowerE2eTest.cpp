@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cwctype>
+#include <iostream>
 
 #include "MainWindowFixture.h"
 
@@ -336,6 +337,59 @@ TEST_F(PowerE2e, AShutdownExeBesideTheProgramIsNeverStarted) {
         << utf8(launch.commandLine) << " ran " << utf8(launch.program);
   }
   DeleteFileW(planted.c_str());
+}
+
+// Opens and closes the verification window by posted messages, by a match, Cancel and Esc in
+// turn, and reads the program's GDI and USER object counts.
+TEST_F(PowerE2e, TwoHundredOpeningsLeaveNoObjectsBehind) {
+  auto openings = [&](int count) {
+    for (int i = 0; i < count; ++i) {
+      PostMessageW(main, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(c.shutDown), BN_CLICKED),
+                   reinterpret_cast<LPARAM>(c.shutDown));
+      HWND window = waitForWindow(program.pid(), L"验证");
+      ASSERT_NE(window, nullptr) << "opening " << i;
+      std::vector<HWND> children = childrenFrontToBack(window);
+      switch (i % 3) {
+        case 0:
+          for (wchar_t ch : textOf(children[2])) PostMessageW(children[1], WM_CHAR, ch, 1);
+          break;
+        case 1:
+          PostMessageW(children[0], BM_CLICK, 0, 0);
+          break;
+        case 2:
+          PostMessageW(children[1], WM_KEYDOWN, VK_ESCAPE, 1);
+          break;
+      }
+      ASSERT_TRUE(waitUntil([&] { return !IsWindow(window); })) << "opening " << i;
+      if (i % 3 != 0) {
+        HWND box = waitForWindow(program.pid(), L"信息：");
+        ASSERT_NE(box, nullptr);
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+        ASSERT_TRUE(waitUntil([&] { return !IsWindow(box); }));
+      }
+      ASSERT_TRUE(waitUntil([&] { return IsWindowEnabled(main); }));
+    }
+  };
+  // GetGuiResources answers 0 under Wine; the inspection DLL counts inside the program instead.
+  auto counts = [&] {
+    Report report = inspect(program);
+    auto gdi = report.find("gdiobjects");
+    auto windows = report.find("windows");
+    return std::make_pair(gdi == report.end() ? -1 : std::stoi(gdi->second[0]),
+                          windows == report.end() ? -1 : std::stoi(windows->second[0]));
+  };
+  openings(6);
+  auto [gdi, windows] = counts();
+  openings(200);
+  auto [gdiAfter, windowsAfter] = counts();
+  std::cout << "[ MEASURED ] GDI objects " << gdi << " -> " << gdiAfter << ", windows " << windows
+            << " -> " << windowsAfter << ", GetGuiResources GDI "
+            << GetGuiResources(program.process(), GR_GDIOBJECTS) << "\n";
+  ASSERT_GT(gdi, 0) << "the count must see the program's own objects";
+  EXPECT_LE(gdiAfter, gdi);
+  EXPECT_LE(windowsAfter, windows);
+  ASSERT_TRUE(waitUntil([] { return launches().size() == 2u + 67u; }, 10000))
+      << "every match started exactly one command, and only they did: " << launches().size();
 }
 
 }  // namespace

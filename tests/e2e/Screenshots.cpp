@@ -3,7 +3,7 @@
 // folder that receives one BMP per view.
 #include <gtest/gtest.h>
 
-#include "Driver.h"
+#include "MainWindowFixture.h"
 
 namespace e2e {
 namespace {
@@ -33,6 +33,32 @@ TEST(Screenshots, DISABLED_Views) {
   pressKeys({VK_MENU, 'S'});
   pressKeys({'D'});
   photograph(main, L"power-panel");
+
+  HWND panel = childrenFrontToBack(main)[1];
+  std::vector<HWND> power = childrenFrontToBack(panel);  // 按钮3 按钮2 秒 delay 选择框1 按钮1
+  ASSERT_EQ(power.size(), 6u);
+  click(power[4]);
+  click(power[3]);
+  pressKeys({VK_END});
+  pressKeys({VK_BACK});
+  pressKeys({VK_BACK});
+  typeText(L"120");
+  moveMouse({5, 5});
+  photograph(main, L"timer-mode");
+
+  click(power[5]);
+  HWND verify = nullptr;
+  ASSERT_TRUE(waitUntil([&] {
+    std::vector<HWND> found = topLevelWindows(program.pid(), L"验证");
+    verify = found.empty() ? nullptr : found.front();
+    return verify && IsWindowVisible(verify);
+  }));
+  typeText(L"k");
+  moveMouse({5, 5});
+  photograph(verify, L"verify-window");
+  postKey(childrenFrontToBack(verify)[1], VK_ESCAPE);
+  Sleep(500);
+  pressKeys({VK_RETURN});  // the message that the gate failed
 }
 
 }  // namespace
