@@ -10,7 +10,7 @@ packages=(
   cmake ninja-build g++ make pkg-config zlib1g-dev googletest libgtest-dev libgmock-dev
   g++-mingw-w64-i686 mingw-w64-i686-dev
   wine wine32:i386
-  xvfb x11-utils imagemagick
+  xvfb x11-utils imagemagick e2fsprogs
   locales fonts-wqy-microhei fonts-wine
 )
 

@@ -22,6 +22,8 @@ source scripts/wine-env.sh
 # prefix, so no earlier run leaves files or settings behind.
 morvane_start_xvfb :87
 trap 'wineserver -k >/dev/null 2>&1 || true; kill $(jobs -p) >/dev/null 2>&1 || true' EXIT
+# A test that stopped half-way may have left the fonts folder immutable.
+chattr -R -i "$MORVANE_BUILD/wineprefix-test" 2>/dev/null || true
 rm -rf "$MORVANE_BUILD/wineprefix-test"
 morvane_prefix "$MORVANE_BUILD/wineprefix-test"
 # The recording fake takes the place of the system's shutdown.exe: nothing is ever shut down.

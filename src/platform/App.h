@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/FontFiles.h"
+
 namespace morvane {
 
 struct App;
@@ -48,6 +50,7 @@ struct App {
   Windowing& windowing;
   Launcher& launcher;
   RandomSource& random;
+  FontFiles& fontFiles;
   // The outcome of the verification gate: 1 verified, 0 not. Written by the gate and by the
   // verification window's handlers, read once by the gate after the window has gone.
   std::int32_t verifyResult = 0;

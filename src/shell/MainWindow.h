@@ -6,8 +6,8 @@
 
 namespace morvane {
 
-// Runs once, after the controls exist and before the window is first shown: the delay box starts
-// locked, so the user never sees it enabled.
+// Runs once, after the controls exist and before the window is first shown: puts the title font
+// in place, then locks the delay box, so the user never sees it enabled.
 void onMainWindowCreated(WindowView& window, App& app);
 
 // "退出程序( &E )": the process ends inside the handler with exit code 0.

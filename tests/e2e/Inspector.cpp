@@ -40,6 +40,16 @@ void reportFont(FILE* out, HWND window) {
             static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(window)));
     return;
   }
+  // The face the font mapper actually chose, which differs from the asked-for one when that one
+  // is not installed.
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(font));
+  wchar_t chosen[LF_FACESIZE] = L"";
+  GetTextFaceW(dc, LF_FACESIZE, chosen);
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  fprintf(out, "face\t%lu\t%s\n", static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(window)),
+          utf8(chosen).c_str());
   fprintf(out, "font\t%lu\t%s\t%ld\t%ld\t%d\t%d\t%d\n",
           static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(window)),
           utf8(logFont.lfFaceName).c_str(), logFont.lfHeight, logFont.lfWeight, logFont.lfUnderline,

@@ -8,7 +8,8 @@ namespace {
 TEST(FoldToSmall, ChangesOnlyTheAsciiCapitals) {
   EXPECT_EQ(foldToSmall("xPtH"), "xpth");
   EXPECT_EQ(foldToSmall("AZaz09@[`{"), "azaz09@[`{");
-  // 丄 is 0x81 0x41 in code page 936: its second byte looks like "A" there, yet the character stays.
+  // 丄 is 0x81 0x41 in code page 936: its second byte looks like "A" there, yet the character
+  // stays.
   EXPECT_EQ(foldToSmall("丄Q"), "丄q");
   EXPECT_EQ(foldToSmall("中A"), "中a");
   EXPECT_EQ(foldToSmall(""), "");

@@ -1,5 +1,6 @@
 #include "FakeWindow.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "verify/CodeMatching.h"
@@ -139,6 +140,27 @@ void FakeWindowing::runModal(const WindowLayout& layout, App& app) {
   if (std::size_t(openings) < users.size()) users[openings](window, app);
   ++openings;
   resultsOnReturn.push_back(app.verifyResult);
+}
+
+std::optional<std::string> FakeFontFiles::fontsFolder() {
+  journal->push_back("lookup");
+  return folder;
+}
+
+bool FakeFontFiles::exists(const std::string& path) {
+  journal->push_back("exists " + path);
+  return std::find(entries.begin(), entries.end(), path) != entries.end();
+}
+
+WriteOutcome FakeFontFiles::writeWhole(const std::string& path, ByteView bytes) {
+  journal->push_back("write " + path + " " + std::to_string(bytes.size));
+  if (outcome != WriteOutcome::NotOpened) entries.push_back(path);
+  return outcome;
+}
+
+void FakeFontFiles::remove(const std::string& path) {
+  journal->push_back("remove " + path);
+  entries.erase(std::remove(entries.begin(), entries.end(), path), entries.end());
 }
 
 int ScriptedRandom::drawBetween(int low, int high) {

@@ -4,10 +4,12 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/App.h"
+#include "platform/FontFiles.h"
 #include "platform/Layout.h"
 #include "platform/WindowView.h"
 
@@ -102,13 +104,34 @@ class ScriptedRandom final : public RandomSource {
   std::size_t next_ = 0;
 };
 
+// A fonts folder in memory. Every call is recorded in `journal` as "lookup", "exists PATH",
+// "write PATH SIZE" or "remove PATH".
+class FakeFontFiles final : public FontFiles {
+ public:
+  std::optional<std::string> fontsFolder() override;
+  bool exists(const std::string& path) override;
+  WriteOutcome writeWhole(const std::string& path, ByteView bytes) override;
+  void remove(const std::string& path) override;
+  ByteView titleFontData() override {
+    return {reinterpret_cast<const unsigned char*>(font.data()), font.size()};
+  }
+
+  std::optional<std::string> folder = "C:\\windows\\Fonts";
+  std::vector<std::string> entries;  // paths that exist
+  WriteOutcome outcome = WriteOutcome::Written;
+  std::string font = "a small stand-in for the title font";
+  std::vector<std::string> calls;
+  std::vector<std::string>* journal = &calls;
+};
+
 // The services a handler sees in a unit test.
 struct FakeApp {
   FakeProcess process;
   FakeWindowing windowing;
   FakeLauncher launcher;
   ScriptedRandom random;
-  App app{process, windowing, launcher, random};
+  FakeFontFiles fontFiles;
+  App app{process, windowing, launcher, random, fontFiles};
 };
 
 }  // namespace morvane::testing

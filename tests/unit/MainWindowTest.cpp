@@ -20,6 +20,27 @@ TEST(MainWindowCreated, LocksOnlyTheDelayBox) {
   EXPECT_FALSE(window["分组框_电源选项"].visible);
 }
 
+TEST(MainWindowCreated, PutsTheFontInPlaceBeforeLockingTheBox) {
+  FakeWindow window(mainWindowLayout());
+  FakeApp services;
+  services.fontFiles.journal = &window.writes;
+  window.layout().onCreated(window, services.app);
+
+  ASSERT_EQ(window.writes.size(), 4u);
+  EXPECT_EQ(window.writes[0], "lookup");
+  EXPECT_EQ(window.writes[2].rfind("write ", 0), 0u);
+  EXPECT_EQ(window.writes[3], "编辑框_电源选项_秒数.enabled=false");
+}
+
+TEST(MainWindowCreated, GoesOnWhenTheFontCannotBeWritten) {
+  FakeWindow window(mainWindowLayout());
+  FakeApp services;
+  services.fontFiles.outcome = WriteOutcome::NotOpened;
+  window.layout().onCreated(window, services.app);
+  EXPECT_FALSE(window["编辑框_电源选项_秒数"].enabled);
+  EXPECT_TRUE(services.windowing.messages.empty()) << "nothing is reported";
+}
+
 TEST(MainWindowExit, EndsTheProcessWithCodeZero) {
   FakeWindow window(mainWindowLayout());
   FakeApp services;

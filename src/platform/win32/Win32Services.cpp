@@ -2,7 +2,10 @@
 
 #include <windows.h>
 
+#include <shlobj.h>
+
 #include "platform/win32/EventLoop.h"
+#include "platform/win32/Resources.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Window.h"
 
@@ -39,6 +42,41 @@ void Win32Launcher::launchHidden(const std::string& commandLine) {
   WaitForInputIdle(process.hProcess, 1000);  // never for its end
   CloseHandle(process.hThread);
   CloseHandle(process.hProcess);
+}
+
+std::optional<std::string> Win32FontFiles::fontsFolder() {
+  wchar_t folder[MAX_PATH];
+  // Without CSIDL_FLAG_CREATE: the folder is looked up, never made.
+  if (FAILED(SHGetFolderPathW(nullptr, CSIDL_FONTS, nullptr, SHGFP_TYPE_CURRENT, folder)))
+    return std::nullopt;
+  return narrow(folder);
+}
+
+bool Win32FontFiles::exists(const std::string& path) {
+  return GetFileAttributesW(widen(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+WriteOutcome Win32FontFiles::writeWhole(const std::string& path, ByteView bytes) {
+  HANDLE file = CreateFileW(widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return WriteOutcome::NotOpened;
+  DWORD written = 0;
+  bool complete =
+      WriteFile(file, bytes.data, DWORD(bytes.size), &written, nullptr) && written == bytes.size;
+  complete = CloseHandle(file) && complete;
+  return complete ? WriteOutcome::Written : WriteOutcome::Incomplete;
+}
+
+void Win32FontFiles::remove(const std::string& path) {
+  DeleteFileW(widen(path).c_str());
+}
+
+ByteView Win32FontFiles::titleFontData() {
+  HRSRC resource = FindResourceW(nullptr, MORVANE_TITLE_FONT_NAME, RT_RCDATA);
+  if (!resource) return {};
+  HGLOBAL loaded = LoadResource(nullptr, resource);
+  return {static_cast<const unsigned char*>(LockResource(loaded)),
+          std::size_t(SizeofResource(nullptr, resource))};
 }
 
 std::uint32_t TickClock::milliseconds() {

@@ -20,7 +20,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   win32::Win32Launcher launcher;
   win32::TickClock clock;
   ClockSeededRandom random(clock);
-  App app{process, windowing, launcher, random};
+  win32::Win32FontFiles fontFiles;
+  App app{process, windowing, launcher, random, fontFiles};
   {
     win32::Win32Window mainWindow(mainWindowLayout(), app);
     if (mainWindow.exists()) mainWindow.runCreatedHandler();
