@@ -14,6 +14,7 @@ echo "== win32 build"
 cmake --preset win32 >/dev/null
 cmake --build --preset win32
 bash scripts/check-exe.sh build/win32/morvane.exe
+bash scripts/size-report.sh build/win32/morvane.exe
 
 echo "== end-to-end tests under Wine"
 export MORVANE_BUILD=$PWD/build/win32

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 namespace e2e {
@@ -304,6 +305,24 @@ std::string utf8(const std::wstring& text) {
   WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), result.data(), length, nullptr,
                       nullptr);
   return result;
+}
+
+std::string fileBytes(const std::wstring& path) {
+  std::ifstream in(path.c_str(), std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::string carriedTitleFont() {
+  HMODULE exe =
+      LoadLibraryExW((buildFolder() + L"\\morvane.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  HRSRC resource = FindResourceW(exe, L"TITLE_FONT", RT_RCDATA);
+  std::string bytes;
+  if (resource) {
+    bytes.assign(static_cast<const char*>(LockResource(LoadResource(exe, resource))),
+                 SizeofResource(exe, resource));
+  }
+  FreeLibrary(exe);
+  return bytes;
 }
 
 Report inspect(const Morvane& program) {

@@ -76,6 +76,11 @@ struct Launch {
 std::vector<Launch> launches();
 void clearLaunches();
 
+// The whole content of a file, empty when it cannot be read.
+std::string fileBytes(const std::wstring& path);
+// TitleFontData, the font morvane.exe carries, read from its resources.
+std::string carriedTitleFont();
+
 // A copy of the screen's pixels.
 class Screenshot {
  public:

@@ -21,27 +21,8 @@ std::wstring fontPath() {
   return fontsFolder() + L"\\迷你简稚艺_0.ttf";
 }
 
-std::string fileBytes(const std::wstring& path) {
-  std::ifstream in(path.c_str(), std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 void writeFile(const std::wstring& path, const std::string& bytes) {
   std::ofstream(path.c_str(), std::ios::binary) << bytes;
-}
-
-// TitleFontData as morvane.exe carries it.
-std::string carriedFont() {
-  HMODULE exe =
-      LoadLibraryExW((buildFolder() + L"\\morvane.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-  HRSRC resource = FindResourceW(exe, L"TITLE_FONT", RT_RCDATA);
-  std::string bytes;
-  if (resource) {
-    bytes.assign(static_cast<const char*>(LockResource(LoadResource(exe, resource))),
-                 SizeofResource(exe, resource));
-  }
-  FreeLibrary(exe);
-  return bytes;
 }
 
 // Removes whatever entry of the font's name is there, file or directory.
@@ -66,7 +47,7 @@ void startAndClose(const char* why) {
 
 TEST(TitleFont, AFreshFontsFolderGetsTheCarriedFontByteForByte) {
   clearFontEntry();
-  std::string carried = carriedFont();
+  std::string carried = carriedTitleFont();
   ASSERT_GT(carried.size(), 1000000u);
   ASSERT_EQ(carried.compare(0, 4, std::string("\0\1\0\0", 4)), 0) << "a TrueType font";
   startAndClose("fresh fonts folder");
@@ -197,7 +178,7 @@ TEST(TitleFont, AnUnwritableFolderIsPassedOverSilentlyAndTriedAgainAtTheNextStar
               INVALID_FILE_ATTRIBUTES);
   }
   startAndClose("fonts folder writable again");
-  EXPECT_EQ(fileBytes(fontPath()), carriedFont());
+  EXPECT_EQ(fileBytes(fontPath()), carriedTitleFont());
 }
 
 // The face that the title label's font maps to, and the title's pixels.

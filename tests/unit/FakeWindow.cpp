@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "verify/CodeMatching.h"
+#include "verify/CodePage936.h"
 
 namespace morvane::testing {
 
@@ -59,16 +60,23 @@ bool FakeWindow::isChecked(const std::string& control) const {
 }
 
 namespace {
-// Bytes in code page 936: one for ASCII, two for a Chinese character (one UTF-8 sequence).
-int cp936Bytes(const std::string& utf8) {
-  int bytes = 0;
-  for (unsigned char byte : utf8) {
-    if (byte < 0x80)
-      bytes += 1;
-    else if (byte >= 0xC0)
-      bytes += 2;  // lead byte of a multi-byte character
+// The box counts its text in code page 936, over UTF-16 as Windows holds it.
+std::size_t cp936Bytes(const std::string& utf8) {
+  std::u16string utf16;
+  for (std::size_t i = 0; i < utf8.size();) {
+    unsigned char lead = utf8[i];
+    int length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    char32_t c = length == 1 ? lead : lead & (0x3F >> (length - 1));
+    for (int k = 1; k < length && i + k < utf8.size(); ++k) c = (c << 6) | (utf8[i + k] & 0x3F);
+    if (c > 0xFFFF) {
+      utf16 += char16_t(0xD800 + ((c - 0x10000) >> 10));
+      utf16 += char16_t(0xDC00 + ((c - 0x10000) & 0x3FF));
+    } else {
+      utf16 += char16_t(c);
+    }
+    i += length;
   }
-  return bytes;
+  return codePage936Bytes(utf16.data(), utf16.size());
 }
 
 // The characters of a UTF-8 text, each as its own string.
@@ -83,7 +91,7 @@ std::vector<std::string> characters(const std::string& utf8) {
 }  // namespace
 
 bool FakeWindow::accepts(const FakeControl& control, const std::string& text) const {
-  return control.row->maxBytes == 0 || cp936Bytes(text) <= control.row->maxBytes;
+  return control.row->maxBytes == 0 || cp936Bytes(text) <= std::size_t(control.row->maxBytes);
 }
 
 void FakeWindow::changeText(const std::string& name, const std::string& text, App& app) {

@@ -2,11 +2,17 @@
 
 #include <string>
 
-#include "platform/win32/WideText.h"
+#include "verify/CodePage936.h"
 
 namespace morvane::win32 {
 
 namespace {
+
+static_assert(sizeof(wchar_t) == sizeof(char16_t), "Windows text is UTF-16");
+
+std::size_t codePage936Bytes(const std::wstring& text) {
+  return morvane::codePage936Bytes(reinterpret_cast<const char16_t*>(text.data()), text.size());
+}
 
 // The box's text with its selection taken out: what a typed or pasted text is inserted into.
 std::wstring textAroundSelection(HWND edit, DWORD& start) {
@@ -42,7 +48,7 @@ bool limitEditBytes(HWND edit, UINT message, WPARAM wParam, int maxBytes) {
     if (wParam < L' ') return false;  // Backspace and the Ctrl shortcuts pass through
     std::wstring after = textAroundSelection(edit, start);
     after.insert(start, 1, wchar_t(wParam));
-    if (codePage936Bytes(after) <= maxBytes) return false;
+    if (codePage936Bytes(after) <= std::size_t(maxBytes)) return false;
     MessageBeep(MB_OK);
     return true;
   }
@@ -54,7 +60,7 @@ bool limitEditBytes(HWND edit, UINT message, WPARAM wParam, int maxBytes) {
     while (fits > 0) {
       std::wstring after = around;
       after.insert(start, pasted, 0, fits);
-      if (codePage936Bytes(after) <= maxBytes) break;
+      if (codePage936Bytes(after) <= std::size_t(maxBytes)) break;
       --fits;
       if (fits > 0 && IS_HIGH_SURROGATE(pasted[fits - 1])) --fits;
     }

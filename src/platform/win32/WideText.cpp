@@ -22,9 +22,4 @@ std::string narrow(const std::wstring& utf16) {
   return utf8;
 }
 
-int codePage936Bytes(const std::wstring& utf16) {
-  if (utf16.empty()) return 0;
-  return WideCharToMultiByte(936, 0, utf16.data(), int(utf16.size()), nullptr, 0, nullptr, nullptr);
-}
-
 }  // namespace morvane::win32

@@ -7,7 +7,5 @@ namespace morvane::win32 {
 
 std::wstring widen(const std::string& utf8);
 std::string narrow(const std::wstring& utf16);
-// How many bytes the text takes in code page 936 (GBK): one per ASCII character, two per Chinese.
-int codePage936Bytes(const std::wstring& utf16);
 
 }  // namespace morvane::win32
