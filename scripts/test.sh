@@ -10,6 +10,9 @@ cmake --preset native >/dev/null
 cmake --build --preset native
 ctest --preset native 2>&1 | tee build/native-ctest.log
 
+echo "== fuzzing, a short bounded run"
+bash scripts/fuzz.sh 15
+
 echo "== win32 build"
 cmake --preset win32 >/dev/null
 cmake --build --preset win32
