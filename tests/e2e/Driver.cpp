@@ -307,6 +307,13 @@ std::string utf8(const std::wstring& text) {
   return result;
 }
 
+std::map<HWND, std::vector<std::string>> byWindow(const Report& report, const std::string& kind) {
+  std::map<HWND, std::vector<std::string>> lines;
+  for (auto [line, end] = report.equal_range(kind); line != end; ++line)
+    lines[reinterpret_cast<HWND>(std::stoul(line->second[0]))] = line->second;
+  return lines;
+}
+
 std::string fileBytes(const std::wstring& path) {
   std::ifstream in(path.c_str(), std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), {});

@@ -101,6 +101,8 @@ class Screenshot {
 // by their first field ("menu", "font", "cursor", ...).
 using Report = std::multimap<std::string, std::vector<std::string>>;
 Report inspect(const Morvane& program);
+// The lines of one kind whose first field is a window ("font", "face"), by that window.
+std::map<HWND, std::vector<std::string>> byWindow(const Report& report, const std::string& kind);
 std::string utf8(const std::wstring& text);
 
 }  // namespace e2e

@@ -196,10 +196,8 @@ TitleLook lookAtTitle() {
     return look;
   }
   HWND title = childrenFrontToBack(main)[2];
-  Report report = inspect(program);
-  for (auto [line, end] = report.equal_range("face"); line != end; ++line) {
-    if (reinterpret_cast<HWND>(std::stoul(line->second[0])) == title) look.face = line->second[1];
-  }
+  std::vector<std::string> face = byWindow(inspect(program), "face")[title];
+  if (face.size() == 2) look.face = face[1];
   moveMouse({5, 5});
   Sleep(200);
   Screenshot screen;

@@ -47,7 +47,10 @@ TEST_F(PowerE2e, ClicksPilingUpWhileTheGateIsOpenStartNothing) {
     }
   }
   for (HWND button : {c.shutDown, c.restart, c.cancel}) click(button);
+  postKey(c.shutDown, VK_ESCAPE);
+  PostMessageW(main, WM_CLOSE, 0, 0);
   Sleep(500);
+  EXPECT_TRUE(IsWindow(main)) << "MainWindow cannot be closed while the gate is open";
   EXPECT_EQ(topLevelWindows(program.pid(), L"验证"), std::vector<HWND>{verify})
       << "no second verification window";
   EXPECT_TRUE(launches().empty());

@@ -91,9 +91,7 @@ TEST_F(MainWindowE2e, MenusCarryTheirExactTextsAndNoStates) {
 
 TEST_F(MainWindowE2e, FontsAreTheLaidOutEmHeightsFacesAndWeights) {
   Report report = inspect(program);
-  std::map<HWND, std::vector<std::string>> fonts;
-  for (auto [line, end] = report.equal_range("font"); line != end; ++line)
-    fonts[reinterpret_cast<HWND>(std::stoul(line->second[0]))] = line->second;
+  std::map<HWND, std::vector<std::string>> fonts = byWindow(report, "font");
 
   struct Expected {
     const char* what;

@@ -147,9 +147,7 @@ TEST_F(PowerE2e, VerifyWindowLayoutAndKeyboard) {
   EXPECT_TRUE(GetWindowLongW(v.typed, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
 
   Report report = inspect(program);
-  std::map<HWND, std::vector<std::string>> fonts;
-  for (auto [line, end] = report.equal_range("font"); line != end; ++line)
-    fonts[reinterpret_cast<HWND>(std::stoul(line->second[0]))] = line->second;
+  std::map<HWND, std::vector<std::string>> fonts = byWindow(report, "font");
   ASSERT_GE(fonts[v.code].size(), 7u);
   EXPECT_EQ(fonts[v.code][2], "-48");
   EXPECT_EQ(fonts[v.code][3], "400");

@@ -289,7 +289,8 @@ LRESULT Win32Window::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (HWND target = focusTarget()) SetFocus(target);
       return 0;
     case WM_CLOSE:
-      close();
+      // While a modal window holds this one off, it cannot be closed from outside either.
+      if (IsWindowEnabled(hwnd)) close();
       return 0;
     case WM_NCDESTROY:
       SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
@@ -515,6 +516,8 @@ bool Win32Window::handleDialogKey(const MSG& message) {
     if (candidate->hwnd_ && candidate->hwnd_ == root) window = candidate;
   }
   if (!window) return false;
+  // A window held off by a modal one takes no keys, also none posted to it from outside.
+  if (!IsWindowEnabled(window->hwnd_)) return true;
   switch (message.wParam) {
     case VK_TAB:
       window->moveFocus(GetKeyState(VK_SHIFT) < 0);
