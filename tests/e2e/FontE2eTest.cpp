@@ -170,7 +170,8 @@ TEST(TitleFont, AnUnwritableFolderIsPassedOverSilentlyAndTriedAgainAtTheNextStar
   clearFontEntry();
   {
     ImmutableFolder locked(fontsFolder());
-    ASSERT_FALSE(locked.writable()) << "the fonts folder could not be made unwritable";
+    // chattr needs root and a file system that keeps the immutable flag (ext2/3/4, XFS, Btrfs).
+    if (locked.writable()) GTEST_SKIP() << "the fonts folder cannot be made unwritable here";
     startAndClose("fonts folder not writable");
     EXPECT_EQ(GetFileAttributesW(fontPath().c_str()), INVALID_FILE_ATTRIBUTES)
         << "nothing, not even an empty file, is left behind";
