@@ -8,8 +8,8 @@
 #include <psapi.h>
 
 #include <algorithm>
-#include <cstring>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>

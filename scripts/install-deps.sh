@@ -8,7 +8,7 @@ SUDO=$(need_root)
 
 packages=(
   cmake ninja-build g++ make pkg-config zlib1g-dev googletest libgtest-dev libgmock-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   g++-mingw-w64-i686 mingw-w64-i686-dev
   wine wine32:i386
   xvfb x11-utils imagemagick e2fsprogs
