@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/win32/ByteLimitedEdit.h"
+#include "platform/win32/ControlLook.h"
 #include "platform/win32/GdiResources.h"
 #include "platform/win32/WideText.h"
 
@@ -41,63 +42,6 @@ void registerWindowClass() {
     return RegisterClassExW(&windowClass) != 0;
   }();
   (void)registered;
-}
-
-COLORREF toColorRef(Color color) {
-  return RGB(color.red, color.green, color.blue);
-}
-
-bool isLabel(const ControlRow& row) {
-  return row.kind == ControlKind::Label || row.kind == ControlKind::TransparentLabel;
-}
-
-struct Styles {
-  const wchar_t* windowClass;
-  DWORD style;
-  DWORD exStyle;
-};
-
-Styles stylesFor(const ControlRow& row) {
-  Styles styles{WC_STATICW, SS_LEFT | SS_NOPREFIX, 0};
-  switch (row.kind) {
-    case ControlKind::Label:
-      break;
-    case ControlKind::TransparentLabel:
-      styles.exStyle = WS_EX_TRANSPARENT;
-      break;
-    case ControlKind::GroupBox:
-      // WS_EX_CONTROLPARENT lets the focus reach the controls inside.
-      styles = {WC_BUTTONW, BS_GROUPBOX | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT};
-      break;
-    case ControlKind::PushButton:
-      styles = {WC_BUTTONW, BS_PUSHBUTTON | BS_MULTILINE | BS_CENTER | BS_VCENTER, 0};
-      break;
-    case ControlKind::CheckBox:
-      styles = {WC_BUTTONW, BS_AUTOCHECKBOX | BS_MULTILINE | BS_LEFT | BS_VCENTER, 0};
-      break;
-    case ControlKind::EditBox:
-      styles = {WC_EDITW, DWORD(ES_LEFT | ES_AUTOHSCROLL | (row.lowercase ? ES_LOWERCASE : 0)), 0};
-      break;
-  }
-  switch (row.border) {
-    case Border::ThinSunken:
-      styles.exStyle |= WS_EX_STATICEDGE;
-      break;
-    case Border::Single:
-      styles.style |= WS_BORDER;
-      break;
-    case Border::Sunken3D:
-      styles.exStyle |= WS_EX_CLIENTEDGE;
-      break;
-    case Border::None:
-    case Border::Native:
-      break;
-  }
-  styles.style |= WS_CHILD | WS_CLIPSIBLINGS;
-  if (row.visible) styles.style |= WS_VISIBLE;
-  if (!row.enabled) styles.style |= WS_DISABLED;
-  if (row.tabStop) styles.style |= WS_TABSTOP;
-  return styles;
 }
 
 }  // namespace
@@ -423,7 +367,7 @@ LRESULT Win32Window::onControlMessage(Control& control, UINT message, WPARAM wPa
       case WM_ERASEBKGND:
         return 1;  // painted whole in WM_PAINT
       case WM_PAINT:
-        paintLabel(control);
+        paintLabel(control.hwnd, *control.row, control.font, control.background);
         return 0;
       case WM_LBUTTONDOWN:
         // Fires on the press, not on the release.
@@ -432,35 +376,6 @@ LRESULT Win32Window::onControlMessage(Control& control, UINT message, WPARAM wPa
     }
   }
   return DefSubclassProc(hwnd, message, wParam, lParam);
-}
-
-void Win32Window::paintLabel(const Control& control) {
-  PAINTSTRUCT paint;
-  HDC dc = BeginPaint(control.hwnd, &paint);
-  RECT area;
-  GetClientRect(control.hwnd, &area);
-  if (control.row->kind == ControlKind::TransparentLabel) {
-    // Draws only its text: what lies behind is the parent's own background.
-    HWND parent = GetParent(control.hwnd);
-    POINT origin{0, 0};
-    MapWindowPoints(control.hwnd, parent, &origin, 1);
-    POINT previous;
-    SetViewportOrgEx(dc, -origin.x, -origin.y, &previous);
-    SendMessageW(parent, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-    SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
-  } else {
-    FillRect(dc, &area, control.background ? control.background : GetSysColorBrush(COLOR_BTNFACE));
-  }
-  HGDIOBJ oldFont = SelectObject(dc, control.font);
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, IsWindowEnabled(control.hwnd) ? toColorRef(control.row->textColor)
-                                                 : GetSysColor(COLOR_GRAYTEXT));
-  std::wstring text(GetWindowTextLengthW(control.hwnd) + 1, L'\0');
-  text.resize(GetWindowTextW(control.hwnd, text.data(), int(text.size())));
-  DrawTextW(dc, text.c_str(), int(text.size()), &area,
-            DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-  SelectObject(dc, oldFont);
-  EndPaint(control.hwnd, &paint);
 }
 
 // --- lookups ---

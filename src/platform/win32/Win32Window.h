@@ -65,7 +65,6 @@ class Win32Window final : public WindowView {
 
   void createMenus();
   void createControl(std::size_t index);
-  void paintLabel(const Control& control);
   void onCommand(WPARAM wParam, LPARAM lParam);
   HBRUSH colorControl(HWND child, HDC dc);
   bool setPointer(HWND target, LPARAM lParam);
