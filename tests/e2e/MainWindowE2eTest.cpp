@@ -8,12 +8,7 @@ namespace e2e {
 namespace {
 
 TEST_F(MainWindowE2e, OpensCentredWithAFixedFrameCaptionAndTaskbarButton) {
-  RECT rect;
-  GetWindowRect(main, &rect);
-  EXPECT_EQ(rect.left, (GetSystemMetrics(SM_CXSCREEN) - 575) / 2);
-  EXPECT_EQ(rect.top, (GetSystemMetrics(SM_CYSCREEN) - 375) / 2);
-  EXPECT_EQ(rect.right - rect.left, 575);
-  EXPECT_EQ(rect.bottom - rect.top, 375);
+  expectCentred(main, 575, 375);
   EXPECT_EQ(textOf(main), L"Morvane");
 
   LONG style = GetWindowLongW(main, GWL_STYLE);

@@ -43,6 +43,16 @@ inline void reactivate(HWND window) {
   waitUntil([&] { return GetForegroundWindow() == window; }, 2000);
 }
 
+// The window's outer size, centred on the full primary screen with each half truncated.
+inline void expectCentred(HWND window, int width, int height) {
+  RECT rect;
+  GetWindowRect(window, &rect);
+  EXPECT_EQ(rect.left, (GetSystemMetrics(SM_CXSCREEN) - width) / 2);
+  EXPECT_EQ(rect.top, (GetSystemMetrics(SM_CYSCREEN) - height) / 2);
+  EXPECT_EQ(rect.right - rect.left, width);
+  EXPECT_EQ(rect.bottom - rect.top, height);
+}
+
 inline void click(HWND control) {
   moveMouse(centreOf(control));
   mouseButton(true);

@@ -112,12 +112,7 @@ TEST_F(PowerE2e, EachRequestNeedsItsOwnVerification) {
 
 TEST_F(PowerE2e, VerifyWindowLayoutAndKeyboard) {
   ASSERT_NE(openVerifyWindow(c.shutDown), nullptr);
-  RECT rect;
-  GetWindowRect(verify, &rect);
-  EXPECT_EQ(rect.left, (GetSystemMetrics(SM_CXSCREEN) - 132) / 2);
-  EXPECT_EQ(rect.top, (GetSystemMetrics(SM_CYSCREEN) - 180) / 2);
-  EXPECT_EQ(rect.right - rect.left, 132);
-  EXPECT_EQ(rect.bottom - rect.top, 180);
+  expectCentred(verify, 132, 180);
   LONG style = GetWindowLongW(verify, GWL_STYLE);
   EXPECT_EQ(style & WS_CAPTION, WS_CAPTION);
   EXPECT_FALSE(style & (WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
