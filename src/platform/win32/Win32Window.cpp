@@ -14,7 +14,7 @@ namespace morvane::win32 {
 namespace {
 
 const wchar_t kWindowClass[] = L"MorvaneWindow";
-// Control and menu ids stay clear of IDOK and IDCANCEL, which the dialog manager sends.
+// Control and menu ids stay clear of IDOK and IDCANCEL, which Enter and Esc send in dialogs.
 constexpr int kFirstControlId = 100;
 constexpr int kFirstMenuId = 1000;
 
@@ -237,6 +237,8 @@ LRESULT Win32Window::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (IsWindowEnabled(hwnd)) close();
       return 0;
     case WM_NCDESTROY:
+      // However the window went, the windows it held off take input again.
+      for (HWND other : disabledWhileOpen_) EnableWindow(other, TRUE);
       SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
       hwnd_ = nullptr;
       if (--openWindows() == 0) PostQuitMessage(0);
