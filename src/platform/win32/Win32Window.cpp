@@ -69,6 +69,8 @@ Win32Window::Win32Window(WindowLayout layout, App& app, std::vector<HWND> disabl
 
   createMenus();
   controls_.resize(layout_.controls.size());
+  // A new child window goes behind its older siblings, so creating the rows in their order (front
+  // to back) stacks them as listed.
   for (std::size_t index = 0; index < layout_.controls.size(); ++index) createControl(index);
 }
 
@@ -111,9 +113,6 @@ void Win32Window::createControl(std::size_t index) {
                       row.place.left, row.place.top, row.place.width, row.place.height, parent,
                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + index)),
                       GetModuleHandleW(nullptr), nullptr);
-  // Each new child goes behind the ones made before it: the rows are listed front to back.
-  SetWindowPos(control.hwnd, HWND_BOTTOM, 0, 0, 0, 0,
-               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW);
   control.font = createFont(row.font);
   SendMessageW(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(control.font), FALSE);
   if (row.background) {
