@@ -47,11 +47,7 @@ TEST_F(MainWindowE2e, ControlsArePlacedStackedAndLabelledAsLaidOut) {
   for (const Expected& e : table) {
     SCOPED_TRACE(e.what);
     EXPECT_EQ(classOf(e.window), e.windowClass);
-    RECT rect = rectIn(e.window, main);
-    EXPECT_EQ(rect.left, e.client.left);
-    EXPECT_EQ(rect.top, e.client.top);
-    EXPECT_EQ(rect.right, e.client.right);
-    EXPECT_EQ(rect.bottom, e.client.bottom);
+    expectPlaced(e.window, main, e.client);
     EXPECT_EQ(textOf(e.window), e.text);
     EXPECT_EQ(bool(GetWindowLongW(e.window, GWL_STYLE) & WS_VISIBLE), e.ownVisible);
     EXPECT_EQ(bool(IsWindowEnabled(e.window)), e.enabled);

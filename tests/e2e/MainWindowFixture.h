@@ -53,6 +53,15 @@ inline void expectCentred(HWND window, int width, int height) {
   EXPECT_EQ(rect.bottom - rect.top, height);
 }
 
+// The control's outer rectangle in the window's client area: left, top, right, bottom.
+inline void expectPlaced(HWND control, HWND window, const RECT& expected) {
+  RECT rect = rectIn(control, window);
+  EXPECT_EQ(rect.left, expected.left);
+  EXPECT_EQ(rect.top, expected.top);
+  EXPECT_EQ(rect.right, expected.right);
+  EXPECT_EQ(rect.bottom, expected.bottom);
+}
+
 inline void click(HWND control) {
   moveMouse(centreOf(control));
   mouseButton(true);

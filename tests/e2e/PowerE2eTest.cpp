@@ -129,11 +129,7 @@ TEST_F(PowerE2e, VerifyWindowLayoutAndKeyboard) {
   for (const Expected& e : table) {
     SCOPED_TRACE(utf8(e.windowClass));
     EXPECT_EQ(classOf(e.window), e.windowClass);
-    RECT r = rectIn(e.window, verify);
-    EXPECT_EQ(r.left, e.client.left);
-    EXPECT_EQ(r.top, e.client.top);
-    EXPECT_EQ(r.right, e.client.right);
-    EXPECT_EQ(r.bottom, e.client.bottom);
+    expectPlaced(e.window, verify, e.client);
   }
   EXPECT_EQ(textOf(v.cancel), L"取消");
   EXPECT_EQ(textOf(v.typed), L"");
